@@ -1,0 +1,9 @@
+#include "export/name_export.h"
+
+#include "shell/main_window.h"
+
+namespace tarnvel {
+
+void RunNameExport(MainWindow& /*window*/) {}
+
+}  // namespace tarnvel

@@ -1,0 +1,7 @@
+#include "skin/skin.h"
+
+namespace tarnvel {
+
+int SetSkin(int /*style*/) { return 0; }
+
+}  // namespace tarnvel
