@@ -15,7 +15,12 @@ enum class Event {
   Clicked,       // push buttons, on BN_CLICKED
   DriveChosen,   // drive list, on CBN_SELENDOK
   FolderChosen,  // directory tree, on a double-click or Enter
-  MouseMoved,    // any window, for each queued WM_MOUSEMOVE
+  MouseMoved,       // any window, for each queued WM_MOUSEMOVE
+  LeftButtonDown,   // any window, for each queued WM_LBUTTONDOWN
+  LeftButtonUp,     //   ... WM_LBUTTONUP
+  DoubleClicked,    //   ... WM_LBUTTONDBLCLK
+  RightButtonDown,  //   ... WM_RBUTTONDOWN
+  RightButtonUp,    //   ... WM_RBUTTONUP
   Selected,      // menu entries, on their command number
 };
 

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -68,13 +70,20 @@ class MainWindow {
   void OnPaint();
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
+  bool PreTranslateKey(const MSG& message);
+  bool RaiseMouseEvent(const MSG& message);
+  // Layout position of the control that is or holds `window`.
+  std::optional<std::size_t> ControlHolding(HWND window) const;
+  void FocusControl(std::optional<std::size_t> position);
   void OnCloseDown();
 
   Runtime& runtime_;
   std::span<const Binding> bindings_;
   HWND hwnd_ = nullptr;
   bool closing_ = false;
-  HWND focusMemory_ = nullptr;  // the control that had the focus at the last deactivation
+  // Layout position of the control that had the focus at the last
+  // deactivation: the control, not its window, which may be replaced.
+  std::optional<std::size_t> focusMemory_;
   std::vector<std::unique_ptr<Control>> controls_;
 };
 
