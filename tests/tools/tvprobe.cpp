@@ -7,6 +7,23 @@
 //                             size, style and the screen size
 //   tvprobe control ID        prints the screen rectangle "x y width height" of
 //                             the main window's control with that identifier
+//   tvprobe clipboard [FILE]  the clipboard's CF_TEXT up to and including its
+//                             first zero byte: as hex bytes ("61 00"), or raw
+//                             into FILE; "none" when there is no CF_TEXT,
+//                             "busy" (exit 3) when the clipboard cannot be opened
+//   tvprobe setclip TEXT      puts TEXT on the clipboard as CF_TEXT
+//   tvprobe holdclip SECONDS  opens the clipboard with a window of its own,
+//                             prints "held" and keeps it open that long
+//   tvprobe focus             the identifier of the main window's control that
+//                             has the keyboard focus in its thread ("main" for
+//                             the window itself, "none", "other")
+//   tvprobe front SECONDS     shows and activates a window of its own, prints
+//                             "front" and keeps it up that long
+//   tvprobe click ID          sends the main window the clicked notification of
+//                             the button with that identifier and prints how
+//                             long its handling took, in milliseconds
+//   tvprobe active            "main" when the main window is the foreground
+//                             window, else "other"
 #include <windows.h>
 
 #include <cstdio>
@@ -53,6 +70,150 @@ int ControlRect(const char* id) {
   return 0;
 }
 
+// A hidden window of this program, to own the clipboard.
+HWND HiddenWindow() {
+  return CreateWindowExA(0, "STATIC", "tvprobe", 0, 0, 0, 0, 0, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+// Tries for about a second: the program under test may hold it for a moment.
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+int ReadClipboard(const char* file) {
+  if (!OpenClipboardSoon(nullptr)) {
+    std::printf("busy\n");
+    return 3;
+  }
+  std::string bytes;
+  bool found = false;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    found = true;
+    const SIZE_T size = GlobalSize(data);
+    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+      const void* zero = std::memchr(text, 0, size);
+      bytes.assign(text, zero ? static_cast<const char*>(zero) - text + 1 : size);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (!found) {
+    std::printf("none\n");
+    return 0;
+  }
+  if (file) {
+    FILE* out = std::fopen(file, "wb");
+    if (!out) return 1;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written ? 0 : 1;
+  }
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::printf(i ? " %02x" : "%02x", static_cast<unsigned char>(bytes[i]));
+  }
+  std::printf("\n");
+  return 0;
+}
+
+int SetClipboard(const char* text) {
+  HWND owner = HiddenWindow();
+  const std::size_t size = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!block) return 1;
+  std::memcpy(GlobalLock(block), text, size);
+  GlobalUnlock(block);
+  if (!OpenClipboardSoon(owner)) return 3;
+  EmptyClipboard();
+  const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+  CloseClipboard();
+  DestroyWindow(owner);
+  return set ? 0 : 1;
+}
+
+// Runs this thread's messages for about `seconds`.
+void PumpFor(int seconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+}
+
+int HoldClipboard(int seconds) {
+  HWND owner = HiddenWindow();
+  if (!OpenClipboardSoon(owner)) return 3;
+  std::printf("held\n");
+  std::fflush(stdout);
+  PumpFor(seconds);
+  CloseClipboard();
+  DestroyWindow(owner);
+  return 0;
+}
+
+int Focus() {
+  HWND window = MainWindow();
+  if (!window) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+  HWND focus = info.hwndFocus;
+  if (!focus) {
+    std::printf("none\n");
+  } else if (focus == window) {
+    std::printf("main\n");
+  } else if (!IsChild(window, focus)) {
+    std::printf("other\n");
+  } else {
+    // A control's own child (an edit box of a combo box) counts as the control.
+    while (GetParent(focus) != window) focus = GetParent(focus);
+    std::printf("%d\n", GetDlgCtrlID(focus));
+  }
+  return 0;
+}
+
+int Front(int seconds) {
+  HWND window = CreateWindowExA(0, "STATIC", "tvprobe front", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                0, 0, 240, 120, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                nullptr);
+  if (!window) return 1;
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+  PumpFor(1);
+  std::printf("front\n");
+  std::fflush(stdout);
+  PumpFor(seconds);
+  DestroyWindow(window);
+  return 0;
+}
+
+int Click(const char* id) {
+  HWND window = MainWindow();
+  const int controlId = std::atoi(id);
+  HWND button = window ? GetDlgItem(window, controlId) : nullptr;
+  if (!button) return 1;
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  // Sent, not posted: the call returns once the handler has run.
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+  QueryPerformanceCounter(&end);
+  std::printf("%.1f\n", 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                            static_cast<double>(frequency.QuadPart));
+  return 0;
+}
+
+int Active() {
+  HWND window = MainWindow();
+  std::printf(window && GetForegroundWindow() == window ? "main\n" : "other\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +226,13 @@ int main(int argc, char** argv) {
   if (command == "close") return Close();
   if (command == "window") return Window();
   if (command == "control" && argc > 2) return ControlRect(argv[2]);
+  if (command == "clipboard") return ReadClipboard(argc > 2 ? argv[2] : nullptr);
+  if (command == "setclip" && argc > 2) return SetClipboard(argv[2]);
+  if (command == "holdclip" && argc > 2) return HoldClipboard(std::atoi(argv[2]));
+  if (command == "focus") return Focus();
+  if (command == "front" && argc > 2) return Front(std::atoi(argv[2]));
+  if (command == "click" && argc > 2) return Click(argv[2]);
+  if (command == "active") return Active();
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }
