@@ -17,8 +17,8 @@
 //   tvprobe focus             the identifier of the main window's control that
 //                             has the keyboard focus in its thread ("main" for
 //                             the window itself, "none", "other")
-//   tvprobe front SECONDS     shows and activates a window of its own, prints
-//                             "front" and keeps it up that long
+//   tvprobe front SECONDS     shows and activates a window of its own and keeps
+//                             it up that long
 //   tvprobe click ID          sends the main window the clicked notification of
 //                             the button with that identifier and prints how
 //                             long its handling took, in milliseconds
@@ -182,10 +182,6 @@ int Front(int seconds) {
                                 nullptr);
   if (!window) return 1;
   SetForegroundWindow(window);
-  SetActiveWindow(window);
-  PumpFor(1);
-  std::printf("front\n");
-  std::fflush(stdout);
   PumpFor(seconds);
   DestroyWindow(window);
   return 0;

@@ -144,6 +144,7 @@ TEST(SetClipboardText, HandsTheTextAndAZeroToTheClipboard) {
   for (const std::string& text : kAwkwardTexts) {
     EXPECT_TRUE(SetClipboardText(Owner(), text));
     EXPECT_EQ(ClipboardText(), text + '\0');
+    EXPECT_EQ(GetClipboardOwner(), Owner()) << "opened with the owner window";
   }
 }
 
@@ -176,9 +177,10 @@ TEST(ClipboardCopy, PutsTheListFilesTextOnTheClipboard) {
     // The list file is written after the start-up export, so it holds just this.
     DeleteFileA(folder.PathOf("Tarnvel.txt").c_str());
     if (c.listFile) folder.AddFile("Tarnvel.txt", *c.listFile);
-    ASSERT_TRUE(SetClipboardText(Owner(), "sentinel"));
+    ASSERT_TRUE(SetClipboardText(nullptr, "sentinel"));
     RunClipboardCopy(window.window());
     EXPECT_EQ(ClipboardText(), c.clipboard) << c.what;
+    EXPECT_EQ(GetClipboardOwner(), Owner()) << c.what << ": the program's own window owns it";
     EXPECT_EQ(window->Get<EditBox>(names::kEditBox1).Text() + '\0', c.clipboard)
         << c.what << ": 编辑框1 keeps the copied text";
     EXPECT_EQ(folder.Read("Tarnvel.txt"), c.listFile.value_or("")) << c.what << ": file unchanged";
