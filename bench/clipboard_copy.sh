@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Times the clipboard copy of list files of the given sizes in MB (default
+# 10 and 20) in the real program and prints its extra peak memory.
+#   bench/clipboard_copy.sh [MB...]
+# Each size: a fresh program folder with a list file of GBK names, CR LF
+# between them; 按钮2's clicked notification is sent three times from another
+# program, which times each handling. Uses the running Wine session of this
+# checkout, or starts one for the run. Needs a build (scripts/build).
+set -euo pipefail
+repo_root=$(cd "$(dirname "$0")/.." && pwd)
+export TARNVEL_PROBE=${TARNVEL_PROBE:-$repo_root/build/tvprobe.exe}
+exe=${TARNVEL_EXE:-$repo_root/build/Tarnvel.exe}
+source "$repo_root/scripts/wine-env"
+
+own_session=
+if ! { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && wine "$TARNVEL_PROBE" ping; } 2>/dev/null; then
+  "$repo_root/scripts/wine-session" start >/dev/null
+  own_session=1
+  source "$repo_root/scripts/wine-env"
+fi
+probe() { wine "$TARNVEL_PROBE" "$@" | tr -d '\r'; }
+
+folder=
+app=
+finish() {
+  [ -n "$app" ] && { probe close >/dev/null 2>&1 || true; wait "$app" 2>/dev/null || true; }
+  [ -n "$folder" ] && rm -rf "$folder"
+  [ -n "$own_session" ] && "$repo_root/scripts/wine-session" stop
+  return 0
+}
+trap finish EXIT
+
+kb() { awk -v key="$1:" '$1 == key { print $2 }' "/proc/$2/status"; }
+
+echo "size_mb  copy_ms (3 runs)        extra_peak_mb  copies_of_text"
+sizes=("$@")
+[ ${#sizes[@]} -gt 0 ] || sizes=(10 20)
+for mb in "${sizes[@]}"; do
+  folder=$(mktemp -d "${TMPDIR:-/tmp}/tarnvel-bench.XXXXXX")
+  cp "$exe" "$folder/Tarnvel.exe"
+  python3 - "$folder/Tarnvel.txt" "$mb" <<'PY'
+import sys
+size = int(sys.argv[2]) * 1024 * 1024
+names = b"".join(b"\xc3\xfb\xd7\xd6_%08d.txt\r\n" % i for i in range(size // 20 + 1))
+open(sys.argv[1], "wb").write(names[:size])
+PY
+  (cd "$folder" && exec wine Tarnvel.exe </dev/null >/dev/null 2>&1) &
+  app=$!
+  for _ in $(seq 100); do probe window >/dev/null 2>&1 && break; sleep 0.1; done
+  # `wine` hands over to the Windows process under the same process id.
+  before=$(kb VmRSS "$app")
+  times=()
+  for _ in 1 2 3; do times+=("$(probe click 140)"); done
+  peak=$(kb VmHWM "$app")
+  clip=$(stat -c %s "$folder/Tarnvel.txt")
+  printf '%-8s %-24s %-14s %s\n' "$mb" "${times[*]}" \
+    "$(awk -v a="$peak" -v b="$before" 'BEGIN { printf "%.1f", (a - b) / 1024 }')" \
+    "$(awk -v a="$peak" -v b="$before" -v t="$clip" 'BEGIN { printf "%.1f", (a - b) * 1024 / t }')"
+  probe close >/dev/null
+  wait "$app" || true
+  app=
+  rm -rf "$folder"
+  folder=
+done
