@@ -11,17 +11,17 @@ namespace tarnvel {
 class MainWindow;
 
 enum class Event {
-  Created,       // main window, once, while it is still invisible
-  Clicked,       // push buttons, on BN_CLICKED
-  DriveChosen,   // drive list, on CBN_SELENDOK
-  FolderChosen,  // directory tree, on a double-click or Enter
+  Created,          // main window, once, while it is still invisible
+  Clicked,          // push buttons, on BN_CLICKED
+  DriveChosen,      // drive list, on CBN_SELENDOK
+  FolderChosen,     // directory tree, on a double-click or Enter
   MouseMoved,       // any window, for each queued WM_MOUSEMOVE
-  LeftButtonDown,   // any window, for each queued WM_LBUTTONDOWN
+  LeftButtonDown,   //   ... WM_LBUTTONDOWN
   LeftButtonUp,     //   ... WM_LBUTTONUP
   DoubleClicked,    //   ... WM_LBUTTONDBLCLK
   RightButtonDown,  //   ... WM_RBUTTONDOWN
   RightButtonUp,    //   ... WM_RBUTTONUP
-  Selected,      // menu entries, on their command number
+  Selected,         // menu entries, on their command number
 };
 
 // Key flags of mouse events.

@@ -84,10 +84,8 @@ bool MainWindow::RaiseMouseEvent(const MSG& message) {
 
 std::optional<std::size_t> MainWindow::ControlHolding(HWND window) const {
   for (; window && window != hwnd_; window = GetParent(window)) {
-    if (const Control* control = FindByWindow(window)) {
-      for (std::size_t position = 0; position < controls_.size(); ++position) {
-        if (controls_[position].get() == control) return position;
-      }
+    for (std::size_t position = 0; position < controls_.size(); ++position) {
+      if (controls_[position]->hwnd() == window) return position;
     }
   }
   return std::nullopt;
