@@ -70,7 +70,7 @@ printf '\0' | cat "$list" - | cmp - "$APP_DIR/clipboard.bin" || fail "20 MB list
 printf 'a.txt' > "$list"
 probe setclip sentinel >/dev/null
 # Straight into the file: a pipe through tr would hold "held" back until the end.
-wine "$TARNVEL_PROBE" holdclip 3 > "$APP_DIR/hold.out" &
+wine "$TARNVEL_PROBE" holdclip 5 > "$APP_DIR/hold.out" &
 holder=$!
 for _ in $(seq 50); do
   grep -q held "$APP_DIR/hold.out" 2>/dev/null && break
@@ -78,7 +78,7 @@ for _ in $(seq 50); do
 done
 grep -q held "$APP_DIR/hold.out" || fail "the clipboard holder did not start"
 click_control "$ID_BUTTON2"
-sleep 1
+sleep 1.5
 wait "$holder"
 expect_eq "$(probe clipboard)" "$SENTINEL_HEX" "clipboard after a click while another program held it"
 app_running || fail "the program ended"

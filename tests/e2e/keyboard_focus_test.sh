@@ -51,7 +51,7 @@ done
 
 # Another program's window takes the activation; a click on the main
 # window's caption brings it back, with the focus on 按钮1 again.
-wine "$TARNVEL_PROBE" front 4 >/dev/null &
+wine "$TARNVEL_PROBE" front 5 >/dev/null &
 front=$!
 expect_active other "with another program's window in front"
 read -r _ x y w _ < <(probe window | grep '^outer')
