@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -201,18 +202,18 @@ TEST(LinkMenuTest, PopUpShowsTheLinkMenuNextToThePointerAndLeavesNothingBehind) 
   ASSERT_TRUE(window.built());
   struct Case {
     const char* what;
-    std::optional<int> x, y;
-    LONG left, top;
+    std::function<void(MainWindow&)> popUp;
+    LONG left, top;  // with the pointer at 300, 200
   };
   const Case cases[] = {
-      {"pointer + 3", std::nullopt, std::nullopt, 303, 203},
-      {"x given", 100, std::nullopt, 100, 203},
-      {"y given", std::nullopt, 150, 303, 150},
+      {"label handler", PopUpLinkMenu, 303, 203},
+      {"x given", [](MainWindow& w) { PopUpMenu(w, names::kMenu, 100); }, 100, 203},
+      {"y given", [](MainWindow& w) { PopUpMenu(w, names::kMenu, std::nullopt, 150); }, 303, 150},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SetCursorPos(300, 200);
-    PopUpAndDismiss([&] { PopUpMenu(window.window(), names::kMenu, c.x, c.y); });
+    PopUpAndDismiss([&] { c.popUp(window.window()); });
     ASSERT_TRUE(gTimerFired);
     EXPECT_EQ(gShown.windows, 1);
     EXPECT_EQ(gShown.rect.left, c.left);
@@ -223,19 +224,6 @@ TEST(LinkMenuTest, PopUpShowsTheLinkMenuNextToThePointerAndLeavesNothingBehind) 
     EXPECT_FALSE(CommandWaiting(window->hwnd()));
     EXPECT_TRUE(window->exists());
   }
-}
-
-TEST(LinkMenuTest, LabelHandlerPopsUpTheLinkMenu) {
-  FixtureFolder folder;
-  BuiltWindow window(folder);
-  ASSERT_TRUE(window.built());
-  SetCursorPos(400, 300);
-  PopUpAndDismiss([&] { PopUpLinkMenu(window.window()); });
-  ASSERT_TRUE(gTimerFired);
-  EXPECT_EQ(gShown.windows, 1);
-  EXPECT_EQ(gShown.rect.left, 403);
-  EXPECT_EQ(gShown.rect.top, 303);
-  EXPECT_EQ(gShown.items, kLinkMenu);
 }
 
 TEST(LinkMenuTest, NoPopUpForAnEntryWithoutAMenu) {
