@@ -7,6 +7,8 @@
 //                             size, style and the screen size
 //   tvprobe control ID        prints the screen rectangle "x y width height" of
 //                             the main window's control with that identifier
+//   tvprobe menus             prints the screen rectangle "x y width height" of
+//                             each pop-up menu on the screen, one line each
 #include <windows.h>
 
 #include <cstdio>
@@ -53,6 +55,22 @@ int ControlRect(const char* id) {
   return 0;
 }
 
+int Menus() {
+  EnumWindows(
+      [](HWND window, LPARAM) -> BOOL {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32768") != 0 || !IsWindowVisible(window)) return TRUE;
+        RECT rect;
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top);
+        return TRUE;
+      },
+      0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +83,7 @@ int main(int argc, char** argv) {
   if (command == "close") return Close();
   if (command == "window") return Window();
   if (command == "control" && argc > 2) return ControlRect(argv[2]);
+  if (command == "menus") return Menus();
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }
