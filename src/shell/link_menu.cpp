@@ -29,34 +29,36 @@ bool HasEntriesUnder(std::span<const MenuEntry> table, std::size_t entry) {
   return EndOfEntriesUnder(table, entry) > entry + 1;
 }
 
-// Appends the entries under table[entry] to `menu`, each with everything
-// under it; false when an item cannot be added.
-bool AppendEntriesUnder(HMENU menu, std::span<const MenuEntry> table, std::size_t entry) {
-  const std::size_t end = EndOfEntriesUnder(table, entry);
-  for (std::size_t position = entry + 1; position < end;
+// Appends table[position] to `menu`, with everything under it; false when
+// an item cannot be added. A hidden entry is left out with its entries.
+bool AppendEntry(HMENU menu, std::span<const MenuEntry> table, std::size_t position) {
+  const MenuEntry& item = table[position];
+  if (item.flags & kMenuHidden) return true;
+  if (item.caption == kSeparatorCaption) return AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
+  UINT flags = MF_STRING;
+  if (item.flags & kMenuDisabled) flags |= MF_GRAYED;
+  if (item.flags & kMenuTicked) flags |= MF_CHECKED;
+  const std::string caption(item.caption);
+  if (HasEntriesUnder(table, position)) {
+    UniqueMenu subMenu = BuildPopUpMenu(table, position);
+    if (!subMenu) return false;
+    if (!AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(subMenu.get()),
+                     caption.c_str())) {
+      return false;
+    }
+    subMenu.release();  // destroyed with the menu that holds it
+    return true;
+  }
+  const UINT_PTR command = static_cast<UINT_PTR>(kFirstCommand) + position;
+  return AppendMenuA(menu, flags, command, caption.c_str()) != FALSE;
+}
+
+// Appends the entries in [first, end) that stand directly at their level.
+bool AppendEntries(HMENU menu, std::span<const MenuEntry> table, std::size_t first,
+                   std::size_t end) {
+  for (std::size_t position = first; position < end;
        position = EndOfEntriesUnder(table, position)) {
-    const MenuEntry& item = table[position];
-    if (item.flags & kMenuHidden) continue;
-    if (item.caption == kSeparatorCaption) {
-      if (!AppendMenuA(menu, MF_SEPARATOR, 0, nullptr)) return false;
-      continue;
-    }
-    UINT flags = MF_STRING;
-    if (item.flags & kMenuDisabled) flags |= MF_GRAYED;
-    if (item.flags & kMenuTicked) flags |= MF_CHECKED;
-    const std::string caption(item.caption);
-    if (HasEntriesUnder(table, position)) {
-      UniqueMenu subMenu = BuildPopUpMenu(table, position);
-      if (!subMenu) return false;
-      if (!AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(subMenu.get()),
-                       caption.c_str())) {
-        return false;
-      }
-      subMenu.release();  // destroyed with the menu that holds it
-      continue;
-    }
-    const UINT_PTR command = static_cast<UINT_PTR>(kFirstCommand) + position;
-    if (!AppendMenuA(menu, flags, command, caption.c_str())) return false;
+    if (!AppendEntry(menu, table, position)) return false;
   }
   return true;
 }
@@ -66,8 +68,17 @@ bool AppendEntriesUnder(HMENU menu, std::span<const MenuEntry> table, std::size_
 UniqueMenu BuildPopUpMenu(std::span<const MenuEntry> table, std::size_t entry) {
   if (entry >= table.size() || !HasEntriesUnder(table, entry)) return {};
   UniqueMenu menu(CreatePopupMenu());
-  if (!menu || !AppendEntriesUnder(menu.get(), table, entry)) return {};
+  if (!menu || !AppendEntries(menu.get(), table, entry + 1, EndOfEntriesUnder(table, entry))) {
+    return {};
+  }
   return menu;
+}
+
+UniqueMenu BuildMenuBar(std::span<const MenuEntry> table) {
+  UniqueMenu bar(CreateMenu());
+  if (!bar || !AppendEntries(bar.get(), table, 0, table.size())) return {};
+  if (GetMenuItemCount(bar.get()) <= 0) return {};
+  return bar;
 }
 
 void PopUpMenu(MainWindow& window, std::string_view entry, std::optional<int> x,

@@ -26,6 +26,11 @@ class MainWindow;
 // the entry or the menu cannot be made.
 UniqueMenu BuildPopUpMenu(std::span<const MenuEntry> table, std::size_t entry);
 
+// The menu bar of the whole table: its top-level entries that are not
+// hidden, built like a pop-up. Empty when no entry is left, so that the
+// window shows no menu bar at all.
+UniqueMenu BuildMenuBar(std::span<const MenuEntry> table);
+
 // Shows the entries under the menu entry named `entry` as a pop-up menu
 // owned by `window`, 3 pixels right of and below the pointer unless x or y
 // is given, and returns when the menu has closed. A chosen item reaches the

@@ -149,6 +149,19 @@ TEST(LinkMenuTest, NoMenuForAnEntryWithNothingUnderIt) {
   EXPECT_EQ(GetMenuItemCount(menu.get()), 0);
 }
 
+TEST(LinkMenuTest, MenuBarHoldsTheTopLevelEntriesThatAreNotHidden) {
+  // 菜单, the only top-level entry of the program, is hidden: no menu bar at all.
+  EXPECT_FALSE(BuildMenuBar(kMenuTable));
+
+  const UniqueMenu bar = BuildMenuBar(kRuleTable);
+  ASSERT_TRUE(bar);
+  const std::vector<Item> items = ReadMenu(bar.get());
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].caption, "top");
+  EXPECT_EQ(items[0].subMenu.size(), 6u);
+  EXPECT_EQ(items[1].caption, "second top");
+}
+
 // What a timer saw of the pop-up menus on the screen while one was tracked.
 struct ShownMenu {
   int windows = 0;  // visible pop-up menu windows
