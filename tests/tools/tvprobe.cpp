@@ -5,9 +5,12 @@
 //   tvprobe close             posts WM_CLOSE to the main window
 //   tvprobe window            prints the main window's outer rectangle, client
 //                             size, style and the screen size
+//   tvprobe control ID        prints the screen rectangle "x y width height" of
+//                             the main window's control with that identifier
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -39,6 +42,17 @@ int Window() {
   return 0;
 }
 
+int ControlRect(const char* id) {
+  HWND window = MainWindow();
+  HWND control = window ? GetDlgItem(window, std::atoi(id)) : nullptr;
+  if (!control) return 1;
+  RECT rect;
+  GetWindowRect(control, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +64,7 @@ int main(int argc, char** argv) {
   }
   if (command == "close") return Close();
   if (command == "window") return Window();
+  if (command == "control" && argc > 2) return ControlRect(argv[2]);
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }
