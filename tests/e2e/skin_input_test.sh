@@ -40,12 +40,15 @@ xdotool mousemove 5 5
 expect_pixel "$ring_x" "$ring_y" "206,231,255" "focused ring after the pointer left"
 
 read -r dx dy dw dh < <(control_rect "$ID_DRIVE_LIST")
-thumb=$(probe metric 9)  # SM_CYVTHUMB
 expect_pixel "$dx" "$((dy + dh / 2))" "123,158,189" "drive list frame"
 expect_pixel "$((dx + 1))" "$((dy + dh / 2))" "255,255,255" "drive list inner line"
-# The drop button's top-left pixel: its corner colour, normal and pressed.
-drop_x=$((dx + dw - 1 - thumb))
+# The drop button's top-left pixel: the first pixel of its row in the
+# corner colour of the button at rest, and then of the pressed button.
 drop_y=$((dy + 2))
+drop_x=$(import -window root -crop "${dw}x1+$dx+$drop_y" -depth 8 txt:- 2>/dev/null |
+  sed -n 's/^\([0-9]*\),0: (231,239,255).*/\1/p' | head -n 1)
+[ -n "$drop_x" ] || fail "no drop button corner on the drive list's third row"
+drop_x=$((dx + drop_x))
 expect_pixel "$drop_x" "$drop_y" "231,239,255" "drop button at rest"
 xdotool mousemove "$((dx + dw - 10))" "$((dy + dh / 2))" mousedown 1
 expect_pixel "$drop_x" "$drop_y" "189,195,222" "drop button while held"

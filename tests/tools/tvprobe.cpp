@@ -7,7 +7,6 @@
 //                             size, style and the screen size
 //   tvprobe control ID        prints the screen rectangle "x y width height" of
 //                             the main window's control with that identifier
-//   tvprobe metric N          prints GetSystemMetrics(N)
 #include <windows.h>
 
 #include <cstdio>
@@ -54,11 +53,6 @@ int ControlRect(const char* id) {
   return 0;
 }
 
-int Metric(const char* index) {
-  std::printf("%d\n", GetSystemMetrics(std::atoi(index)));
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,7 +65,6 @@ int main(int argc, char** argv) {
   if (command == "close") return Close();
   if (command == "window") return Window();
   if (command == "control" && argc > 2) return ControlRect(argv[2]);
-  if (command == "metric" && argc > 2) return Metric(argv[2]);
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }
