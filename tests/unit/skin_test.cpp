@@ -401,6 +401,43 @@ TEST_F(SkinTest, ControlsCreatedAfterSwitchingOnAreSkinned) {
   }
 }
 
+TEST_F(SkinTest, CheckAndStyleMessagesChangeAPushButtonsRing) {
+  BuiltWindow window(folder_);
+  using Q = skin::ButtonQuad;
+  // The message is sent with `first`, then with `then`; the ring shows `then`.
+  struct Case {
+    const char* what;
+    DWORD style;
+    UINT message;
+    WPARAM first;
+    WPARAM then;
+    Q ring;
+    bool greyCaption;
+  };
+  const Case cases[] = {
+      {"ticked push-like check box", BS_AUTOCHECKBOX | BS_PUSHLIKE, BM_SETCHECK, BST_CHECKED, BST_CHECKED, Q::TickedRing,
+       false},
+      {"unticked again", BS_AUTOCHECKBOX | BS_PUSHLIKE, BM_SETCHECK, BST_CHECKED, BST_UNCHECKED, Q::NormalRing, false},
+      {"indeterminate", BS_AUTO3STATE | BS_PUSHLIKE, BM_SETCHECK, BST_CHECKED, BST_INDETERMINATE, Q::TickedRing, true},
+      {"made the default button", BS_PUSHBUTTON, BM_SETSTYLE, BS_PUSHBUTTON, BS_DEFPUSHBUTTON, Q::FocusedRing, false},
+      {"no longer the default button", BS_PUSHBUTTON, BM_SETSTYLE, BS_DEFPUSHBUTTON, BS_PUSHBUTTON, Q::NormalRing,
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    UniqueWindow button(CreateWindowExA(0, "BUTTON", "键", WS_CHILD | WS_VISIBLE | c.style, 240, 262, 90, 25,
+                                        window->hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_TRUE(button);
+    SendMessageA(button.get(), c.message, c.first, TRUE);
+    SendMessageA(button.get(), c.message, c.then, TRUE);
+    const Image b = Shown(button.get());
+    EXPECT_TRUE(Near(b.at(3, 2), ButtonQuadTop(c.ring))) << std::hex << b.at(3, 2);
+    const bool grey = std::ranges::count(b.pixels, Ref(Blue().disabledCaption)) > 0;
+    EXPECT_EQ(grey, c.greyCaption);
+    EXPECT_EQ(std::ranges::any_of(b.pixels, Dark), !c.greyCaption);
+  }
+}
+
 TEST_F(SkinTest, ADropDownListWithEntriesGetsItsFrameWhenThePointerEnters) {
   BuiltWindow window(folder_);
   UniqueWindow combo(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 240,
