@@ -438,6 +438,36 @@ TEST_F(SkinTest, CheckAndStyleMessagesChangeAPushButtonsRing) {
   }
 }
 
+TEST_F(SkinTest, CaptionsAreBrokenAndPlacedInsideTheInnerArea) {
+  BuiltWindow window(folder_);
+  struct Case {
+    const char* what;
+    DWORD style;
+    const char* text;
+    LONG RECT::*edge;
+    int from, to;  // where that edge of the caption's dark pixels may lie
+  };
+  // A 90 x 41 button: the inner area is (4, 4, 86, 37).
+  const Case cases[] = {
+      {"left", BS_LEFT | BS_TOP, "H", &RECT::left, 4, 6},
+      {"top", BS_LEFT | BS_TOP, "H", &RECT::top, 4, 8},
+      {"right", BS_RIGHT | BS_BOTTOM, "H", &RECT::right, 83, 85},
+      {"bottom", BS_RIGHT | BS_BOTTOM, "H", &RECT::bottom, 32, 36},
+      {"two lines reach below the middle", BS_CENTER | BS_TOP, "H\r\nH", &RECT::bottom, 21, 36},
+      {"one line stays above it", BS_CENTER | BS_TOP, "H", &RECT::bottom, 4, 20},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    UniqueWindow button(CreateWindowExA(0, "BUTTON", c.text, WS_CHILD | WS_VISIBLE | BS_MULTILINE | c.style, 240, 250,
+                                        90, 41, window->hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_TRUE(button);
+    SendMessageA(button.get(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    const RECT box = DarkBox(Shown(button.get()));
+    EXPECT_GE(box.*c.edge, c.from);
+    EXPECT_LE(box.*c.edge, c.to);
+  }
+}
+
 TEST_F(SkinTest, ADropDownListWithEntriesGetsItsFrameWhenThePointerEnters) {
   BuiltWindow window(folder_);
   UniqueWindow combo(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 240,
