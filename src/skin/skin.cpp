@@ -101,6 +101,8 @@ void SwitchOn() {
   State().hook.reset(SetWindowsHookExA(WH_CALLWNDPROC, &WatchCreation, nullptr, GetCurrentThreadId()));
 }
 
+// Gives back every record, whichever window it belongs to, so that no window
+// keeps the skin's procedure once the skin is off.
 int SwitchOff() {
   auto& state = State();
   while (!state.controls.empty()) GiveBack(state.controls.front().window, true);
