@@ -1,4 +1,4 @@
-// Owners for Win32 handles, DCs, GDI objects and global memory: each
+// Owners for Win32 handles, DCs, GDI objects, hooks and global memory: each
 // releases what it holds exactly once, when it goes out of scope.
 #pragma once
 
@@ -65,6 +65,10 @@ struct GlobalBlockTraits {
   static HGLOBAL Invalid() { return nullptr; }
   static void Close(HGLOBAL h) { GlobalFree(h); }
 };
+struct HookTraits {
+  static HHOOK Invalid() { return nullptr; }
+  static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 struct WindowTraits {
   static HWND Invalid() { return nullptr; }
   static void Close(HWND h) { DestroyWindow(h); }
@@ -78,6 +82,7 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueGlobal = UniqueHandle<GlobalBlockTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueHook = UniqueHandle<HookTraits>;
 
 // A DC from GetDC / GetWindowDC, released with ReleaseDC.
 class WindowDc {
@@ -132,6 +137,21 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// SaveDC / RestoreDC: whatever is done to the DC in between is undone.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDcState() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
 };
 
 // GlobalLock / GlobalUnlock of a moveable block.

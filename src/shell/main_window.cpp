@@ -7,6 +7,7 @@
 #include "browse/file_list.h"
 #include "shell/edit_box.h"
 #include "shell/label.h"
+#include "shell/link_menu.h"
 #include "shell/push_button.h"
 #include "shell/runtime.h"
 #include "shell/window_template.h"
@@ -78,11 +79,12 @@ bool MainWindow::Build() {
   const int x = Centred(GetSystemMetrics(SM_CXSCREEN), record.width);
   const int y = Centred(GetSystemMetrics(SM_CYSCREEN), record.height);
   const std::string title(record.title);
-  // The menu table's only top-level entry is hidden, so the window gets no menu bar.
+  UniqueMenu menuBar = BuildMenuBar(kMenuTable);
   CreateWindowExA(0, kMainWindowClass, title.c_str(), WS_CAPTION | WS_CLIPCHILDREN, x, y,
-                  record.width, record.height, runtime_.ownerWindow(), nullptr,
+                  record.width, record.height, runtime_.ownerWindow(), menuBar.get(),
                   runtime_.instance(), this);
   if (!hwnd_) return false;
+  menuBar.release();  // the window destroys its menu bar
 
   RECT outer;
   GetWindowRect(hwnd_, &outer);

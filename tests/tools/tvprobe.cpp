@@ -24,6 +24,8 @@
 //                             long its handling took, in milliseconds
 //   tvprobe active            "main" when the main window is the foreground
 //                             window, else "other"
+//   tvprobe menus             prints the screen rectangle "x y width height" of
+//                             each pop-up menu on the screen, one line each
 #include <windows.h>
 
 #include <cstdio>
@@ -210,6 +212,22 @@ int Active() {
   return 0;
 }
 
+int Menus() {
+  EnumWindows(
+      [](HWND window, LPARAM) -> BOOL {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32768") != 0 || !IsWindowVisible(window)) return TRUE;
+        RECT rect;
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top);
+        return TRUE;
+      },
+      0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -229,6 +247,7 @@ int main(int argc, char** argv) {
   if (command == "front" && argc > 2) return Front(std::atoi(argv[2]));
   if (command == "click" && argc > 2) return Click(argv[2]);
   if (command == "active") return Active();
+  if (command == "menus") return Menus();
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }
