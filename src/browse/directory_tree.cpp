@@ -98,6 +98,24 @@ void DeleteItem(HWND tree, HTREEITEM item) {
   SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
+// Deletes the siblings of `item` and gives the item that stands alone in
+// their place. The tree view looks up every item it is handed in a list of
+// all items, so deleting siblings one by one is quadratic: empty the
+// parent at once and put the item back as its only child instead.
+HTREEITEM DropSiblings(HWND tree, HTREEITEM item) {
+  HTREEITEM parent = Related(tree, item, TVGN_PARENT);
+  if (!parent || (!Related(tree, item, TVGN_PREVIOUS) && !Related(tree, item, TVGN_NEXT))) return item;
+  const std::string text = ItemText(tree, item);
+  // Scrolled to the parent first: some tree views lose their place when
+  // the top visible item is among the deleted ones.
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(parent));
+  Expand(tree, parent, TVE_COLLAPSE | TVE_COLLAPSERESET);
+  HTREEITEM alone = InsertLast(tree, parent, text, kOpenFolder, kOpenFolderSelected);
+  Expand(tree, parent, TVE_EXPAND);
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(alone));
+  return alone;
+}
+
 // The tree view repaints after every change while redraw is on, which
 // costs milliseconds an item: switch it off around bulk changes.
 class RedrawOff {
@@ -233,8 +251,7 @@ void DirectoryTree::ChooseSelected() {
     // A subfolder, or the directory without subfolders: it becomes the end
     // of the chain and its siblings go.
     SetItemPictures(hwnd_, item, {kOpenFolder, kOpenFolderSelected});
-    while (HTREEITEM before = Related(hwnd_, item, TVGN_PREVIOUS)) DeleteItem(hwnd_, before);
-    while (HTREEITEM after = Related(hwnd_, item, TVGN_NEXT)) DeleteItem(hwnd_, after);
+    item = DropSiblings(hwnd_, item);
   }
 
   std::vector<std::string> pieces;

@@ -168,11 +168,13 @@ void Choose(HWND tree, const Choice& choice) {
 }
 
 // The folders of every case: A holds X, Y and Z and a file; X holds x1
-// and the hidden .x2; E is empty.
+// and the hidden .x2; Z holds more folders than the tree shows at once,
+// s00 to s59; E is empty.
 void AddFolders(const FixtureFolder& folder) {
   for (const char* name : {"A", "A\\X", "A\\X\\x1", "A\\X\\.x2", "A\\Y", "A\\Z", "E"}) {
     folder.AddFolder(name);
   }
+  for (int i = 0; i < 60; ++i) folder.AddFolder("A\\Z\\s" + std::to_string(100 + i).substr(1));
   folder.SetAttributes("A\\X\\.x2", FILE_ATTRIBUTE_HIDDEN);
   folder.AddFile("A\\a.txt");
 }
@@ -238,6 +240,9 @@ INSTANTIATE_TEST_SUITE_P(
         TreeCase{"SubfolderExtendsChain", "%F\\A", {{"X", How::DoubleClick}}, "%F\\A\\X", kSubfoldersOfX,
                  true, "%F\\A\\X", 1},
         TreeCase{"SubfolderByEnter", "%F\\A", {{"Y", How::Enter}}, "%F\\A\\Y", kNone, false, "%F\\A\\Y", 1},
+        // Highlighting s59 scrolls its siblings to the top of the view.
+        TreeCase{"SubfolderScrolledIntoView", "%F\\A\\Z", {{"s59", How::Enter}}, "%F\\A\\Z\\s59", kNone, false,
+                 "%F\\A\\Z\\s59", 1},
         TreeCase{"ChainItemCutsBelow", "%F\\A\\X", {{"A", How::DoubleClick}}, "%F\\A", kSubfoldersOfA, true,
                  "%F\\A", 1},
         TreeCase{"EmptyAreaActsOnHighlight", "%F\\A\\X", {{"A", How::DoubleClickEmptyArea}}, "%F\\A",
