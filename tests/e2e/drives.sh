@@ -56,6 +56,17 @@ tree_items() { probe tree "$ID_TREE" | iconv -f GBK -t UTF-8; }
 # The tree as "text/depth" words: "D:/0 a/1 b/1".
 tree_outline() { tree_items | awk -F'\t' '{ printf "%s%s/%s", (NR > 1 ? " " : ""), $2, $1 }'; }
 
+# expect_tree OUTLINE WHAT: waits up to 3 s for the tree to show OUTLINE.
+expect_tree() {
+  local outline
+  for _ in $(seq 30); do
+    outline=$(tree_outline)
+    [ "$outline" == "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2: expected tree '$1', got '$outline'"
+}
+
 # Chooses the drive with that letter in the dropped-down drive list with
 # real input: a click drops it down, the letter picks the entry, Enter
 # confirms it.
@@ -65,7 +76,6 @@ choose_drive() {
   xdotool key "$1"
   sleep 0.2
   xdotool key Return
-  sleep 0.5
 }
 
 # Double-clicks the tree item with that text with the real mouse button.
@@ -74,5 +84,4 @@ double_click_tree_item() {
   read -r x y < <(tree_items | awk -F'\t' -v text="$1" '$2 == text { print $7, $8; exit }')
   [ -n "$x" ] || fail "no tree item '$1'"
   xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
-  sleep 0.5
 }

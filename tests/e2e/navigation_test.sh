@@ -15,17 +15,28 @@ start_drive_prefix
 start_app
 
 choose_drive d
-expect_eq "$(tree_outline)" "D:/0 other/1 sub/1" "tree after choosing D"
+expect_tree "D:/0 other/1 sub/1" "tree after choosing D"
 double_click_tree_item sub
-expect_eq "$(tree_outline)" "D:/0 sub/1 inner/2" "tree after a double-click on sub"
+expect_tree "D:/0 sub/1 inner/2" "tree after a double-click on sub"
+
+# eventually WHAT COMMAND...: waits up to 3 s for COMMAND to succeed.
+eventually() {
+  local what=$1
+  shift
+  for _ in $(seq 30); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  fail "$what"
+}
+
+list_file_is() { [ "$(hex_of "$APP_DIR/Tarnvel.txt")" == "$(printf "$1" | od -An -v -tx1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')" ]; }
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]; }
 
 click_control "$ID_BUTTON1"
-sleep 0.5
-expect_eq "$(hex_of "$APP_DIR/Tarnvel.txt")" "$(printf 'A.doc\r\nb.txt' | od -An -v -tx1 | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')" \
-  "list file after 按钮1"
+eventually "list file after 按钮1: expected A.doc CR LF b.txt" list_file_is 'A.doc\r\nb.txt'
 
 click_control "$ID_BUTTON2"
-sleep 0.5
-expect_eq "$(xclip -o -selection clipboard 2>/dev/null)" "A.doc
-b.txt" "clipboard after 按钮2"
+eventually "clipboard after 按钮2: expected A.doc LF b.txt" clipboard_is "A.doc
+b.txt"
 echo "navigation: ok"

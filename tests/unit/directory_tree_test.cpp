@@ -297,6 +297,43 @@ TEST(DirectoryTreeStart, ShowsTheWorkingDirectory) {
   EXPECT_EQ(tree.directory(), folder.path());
 }
 
+// Four pictures of 16 x 15 from the folder strip, the magenta background
+// transparent.
+TEST(DirectoryTreeStart, FolderPictures) {
+  FixtureFolder folder;
+  BuiltWindow window(folder, kCountingBindings);
+  HWND tree = window->Get<DirectoryTree>(names::kDirectoryTree1).hwnd();
+  auto pictures = reinterpret_cast<HIMAGELIST>(SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+  ASSERT_NE(pictures, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(pictures), 4);
+  int width = 0, height = 0;
+  ImageList_GetIconSize(pictures, &width, &height);
+  EXPECT_EQ(width, 16);
+  EXPECT_EQ(height, 15);
+
+  // Drawn over green: the corner is background and shows the green, the
+  // folder's middle shows neither green nor magenta.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 15);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ previous = SelectObject(dc, canvas);
+  const RECT all = {0, 0, 16, 15};
+  HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+  for (int picture : {kClosedFolder, kOpenFolder}) {
+    FillRect(dc, &all, green);
+    ImageList_Draw(pictures, picture, dc, 0, 0, ILD_NORMAL);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 255, 0)) << "picture " << picture;
+    const COLORREF middle = GetPixel(dc, 8, 9);
+    EXPECT_NE(middle, RGB(0, 255, 0)) << "picture " << picture;
+    EXPECT_NE(middle, RGB(255, 0, 255)) << "picture " << picture;
+  }
+  SelectObject(dc, previous);
+  DeleteObject(green);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+}
+
 // A directory longer than the system calls take still gets its chain,
 // from the text alone, and no subfolders.
 TEST(DirectoryTreeLimits, LongDirectoryGetsChainFromText) {
