@@ -11,6 +11,8 @@ bool FileList::Create(HWND parent, int controlId) {
   return true;
 }
 
+void FileList::SetDirectory(std::string directory) { directory_ = std::move(directory); }
+
 HBRUSH FileList::OnCtlColor(HDC dc) { return BlackOnWhite(dc); }
 
 }  // namespace tarnvel
