@@ -119,15 +119,6 @@ std::vector<std::uint32_t> ListBoxOrder(const std::vector<std::string>& names) {
   return order;
 }
 
-std::string ItemText(HWND list, int index) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length), '\0');
-  const LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
-}
-
 // Turns the list box's drawing off and back on (then repaints it).
 class RedrawOff {
  public:
@@ -212,6 +203,7 @@ void FileList::SetMultipleSelection(bool on) {
 void FileList::List() {
   RedrawOff redrawOff(hwnd_);
   SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+  entries_.clear();
   if (directory_.empty()) {
     std::string working = WorkingDirectory();
     if (working.empty()) return;
@@ -227,13 +219,15 @@ void FileList::List() {
   // In the list box's own order each name belongs at the end, so the
   // insertion skips the search for its place that LB_ADDSTRING would make.
   std::vector<std::uint32_t> position(names.size());
+  entries_.reserve(names.size());
   for (std::uint32_t k = 0; k < order.size(); ++k) {
-    const std::string& name = names[order[k]];
+    std::string& name = names[order[k]];
     if (SendMessageA(hwnd_, LB_INSERTSTRING, k, reinterpret_cast<LPARAM>(name.c_str())) ==
         LB_ERRSPACE) {
       owner().runtime().Fatal(OutOfMemoryMessage(name.size() + 1));
     }
     position[order[k]] = k;
+    entries_.push_back(std::move(name));
   }
 
   // Entries whose names were selected before come up selected again, in the
@@ -247,14 +241,15 @@ void FileList::List() {
   }
   selection_.clear();
   if (previous.empty()) return;
-  for (std::uint32_t i = 0; i < names.size(); ++i) {
-    if (!previous.contains(CaseFoldKey(names[i], IsLeadByte))) continue;
+  for (std::uint32_t i = 0; i < position.size(); ++i) {
+    const std::string& name = entries_[position[i]];
+    if (!previous.contains(CaseFoldKey(name, IsLeadByte))) continue;
     if (multipleSelection_) {
       SendMessageA(hwnd_, LB_SETSEL, TRUE, position[i]);
     } else {
       SendMessageA(hwnd_, LB_SETCURSEL, position[i], 0);
     }
-    selection_.push_back(std::move(names[i]));
+    selection_.push_back(name);
     if (!multipleSelection_) break;
   }
 }
@@ -264,7 +259,9 @@ void FileList::RebuildSelection() {
   if (SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) <= 0) return;
   if (!multipleSelection_) {
     const LRESULT current = SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
-    if (current != LB_ERR) selection_.push_back(ItemText(hwnd_, static_cast<int>(current)));
+    if (current >= 0 && static_cast<std::size_t>(current) < entries_.size()) {
+      selection_.push_back(entries_[static_cast<std::size_t>(current)]);
+    }
     return;
   }
   const LRESULT count = SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0);
@@ -274,7 +271,11 @@ void FileList::RebuildSelection() {
       SendMessageA(hwnd_, LB_GETSELITEMS, count, reinterpret_cast<LPARAM>(items.data()));
   items.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
   selection_.reserve(items.size());
-  for (int item : items) selection_.push_back(ItemText(hwnd_, item));
+  for (int item : items) {
+    if (item >= 0 && static_cast<std::size_t>(item) < entries_.size()) {
+      selection_.push_back(entries_[static_cast<std::size_t>(item)]);
+    }
+  }
 }
 
 }  // namespace tarnvel

@@ -51,6 +51,9 @@ class FileList : public Control {
   ListingSettings settings_;
   bool multipleSelection_ = false;
   std::string directory_;
+  // The list box's entries in its order, as the directory search gave them:
+  // the selection is read from here rather than item by item from the box.
+  std::vector<std::string> entries_;
   std::vector<std::string> selection_;
 };
 
