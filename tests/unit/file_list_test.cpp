@@ -293,5 +293,20 @@ TEST_F(FileListTest, SwitchingMultipleSelectionReplacesTheWindowOnce) {
   EXPECT_EQ(list.Directory(), folder_.PathOf("other"));
 }
 
+TEST_F(FileListTest, TheReplacementKeepsAHiddenOrDisabledState) {
+  const struct {
+    bool visible, enabled;
+  } cases[] = {{false, true}, {true, false}, {false, false}};
+  for (const auto& c : cases) {
+    BuiltWindow window(folder_, {});
+    FileList& list = List(window);
+    ShowWindow(list.hwnd(), c.visible ? SW_SHOWNA : SW_HIDE);
+    EnableWindow(list.hwnd(), c.enabled);
+    list.SetMultipleSelection(true);
+    EXPECT_EQ(IsWindowVisible(list.hwnd()) != FALSE, c.visible);
+    EXPECT_EQ(IsWindowEnabled(list.hwnd()) != FALSE, c.enabled);
+  }
+}
+
 }  // namespace
 }  // namespace tarnvel::test
