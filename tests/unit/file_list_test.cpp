@@ -203,7 +203,7 @@ TEST_F(FileListTest, DirectoryFormsAndMissingFolders) {
   const std::string rootFile = drive + "\\tarnvel-root-" + std::to_string(GetCurrentProcessId());
   UniqueFile created(CreateFileA(rootFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_TRUE(created);
+  if (!created) GTEST_SKIP() << "the drive root cannot be written here";
   created.reset();
   const std::string rootName = rootFile.substr(3);
 
