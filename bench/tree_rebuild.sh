@@ -5,7 +5,7 @@
 # Runs in the project's Wine session; starts one if none is up.
 set -euo pipefail
 repo_root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$repo_root/build}
+build=${1:-${BENCH_BUILD:-$repo_root/build}}
 source "$repo_root/scripts/wine-env"
 
 own_session=
