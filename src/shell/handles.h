@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace tarnvel {
@@ -74,6 +76,11 @@ struct WindowTraits {
   static void Close(HWND h) { DestroyWindow(h); }
 };
 
+struct ImageListTraits {
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
@@ -83,6 +90,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueGlobal = UniqueHandle<GlobalBlockTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
+using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 // A DC from GetDC / GetWindowDC, released with ReleaseDC.
 class WindowDc {

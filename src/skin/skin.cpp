@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <forward_list>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "shell/handles.h"
 #include "skin/skin_painting.h"
@@ -19,6 +22,9 @@ struct SkinState {
   int style = 1;
   std::forward_list<SkinnedControl> controls;  // newest first
   UniqueHook hook;                             // watches the thread's window creations
+  // Windows being created that may qualify, with their own procedure, until
+  // their WM_CREATE arrives.
+  std::vector<std::pair<HWND, WNDPROC>> awaitingCreate;
 };
 
 SkinState& State() {
@@ -86,19 +92,46 @@ BOOL CALLBACK TakeOverWithChildren(HWND window, LPARAM) {
   return TRUE;
 }
 
-// Controls created while the skin is on are taken over before their own
-// procedure sees WM_CREATE.
+// Controls created while the skin is on are taken over just before their
+// own procedure sees WM_CREATE. A creation hook (WH_CBT) rather than one on
+// every sent message (WH_CALLWNDPROC): such a hook would pass each of the
+// hundred thousand messages that fill the file list or the tree, a round
+// trip to the window server apiece under Wine. At creation the window gets
+// a stand-in procedure that waits for WM_CREATE.
+LRESULT CALLBACK AwaitCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto& awaiting = State().awaitingCreate;
+  const auto it = std::ranges::find(awaiting, window, &std::pair<HWND, WNDPROC>::first);
+  if (it == awaiting.end()) return DefWindowProcA(window, message, wParam, lParam);
+  const WNDPROC own = it->second;
+  if (message != WM_CREATE && message != WM_NCDESTROY) {
+    return CallWindowProcA(own, window, message, wParam, lParam);
+  }
+  awaiting.erase(it);
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+  if (message == WM_CREATE) TakeOver(window);
+  const auto now = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+  return CallWindowProcA(now, window, message, wParam, lParam);
+}
+
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-  if (code >= 0) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (sent->message == WM_CREATE) TakeOver(sent->hwnd);
+  if (code == HCBT_CREATEWND) {
+    const auto window = reinterpret_cast<HWND>(wParam);
+    const CREATESTRUCTA& create = *reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
+    const HWND parent = create.hwndParent;
+    // The text is not set yet: judge as if it had one, and again at WM_CREATE.
+    if (skin::KindOf(skin::ClassName(window), static_cast<DWORD>(create.style), true,
+                     parent ? skin::ClassName(parent) : std::string())) {
+      const auto own = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AwaitCreate)));
+      if (own) State().awaitingCreate.emplace_back(window, own);
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void SwitchOn() {
   EnumThreadWindows(GetCurrentThreadId(), &TakeOverWithChildren, 0);
-  State().hook.reset(SetWindowsHookExA(WH_CALLWNDPROC, &WatchCreation, nullptr, GetCurrentThreadId()));
+  State().hook.reset(SetWindowsHookExA(WH_CBT, &WatchCreation, nullptr, GetCurrentThreadId()));
 }
 
 // Gives back every record, whichever window it belongs to, so that no window

@@ -37,14 +37,14 @@ std::optional<SkinKind> ButtonKind(DWORD style, bool hasText) {
   }
 }
 
+}  // namespace
+
 // A window's class name; class names are at most 256 characters.
 std::string ClassName(HWND window) {
   std::string name(257, '\0');
   name.resize(static_cast<std::size_t>(std::max(0, GetClassNameA(window, name.data(), 257))));
   return name;
 }
-
-}  // namespace
 
 std::optional<SkinKind> KindOf(std::string_view className, DWORD style, bool hasText,
                                std::string_view parentClass) {

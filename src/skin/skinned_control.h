@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "skin/caption_layout.h"
@@ -52,6 +53,9 @@ struct SkinnedControl {
 // `hasText`: the window has a non-empty text; `parentClass`: its parent's class.
 std::optional<SkinKind> KindOf(std::string_view className, DWORD style, bool hasText,
                                std::string_view parentClass);
+
+// A window's class name; class names are at most 256 characters.
+std::string ClassName(HWND window);
 
 // The same, read from a live window.
 std::optional<SkinKind> KindOfWindow(HWND window);

@@ -26,7 +26,16 @@
 //                             window, else "other"
 //   tvprobe menus             prints the screen rectangle "x y width height" of
 //                             each pop-up menu on the screen, one line each
+//   tvprobe combo ID          prints the entries of that combo box, one a line:
+//                             "index<TAB>item data<TAB>text", a "*" before the
+//                             index of the selected one (texts in the ANSI code page)
+//   tvprobe tree ID           prints the items of that tree view in display order,
+//                             one a line: "depth<TAB>text<TAB>picture<TAB>selected
+//                             picture<TAB>expanded<TAB>selected<TAB>x<TAB>y", x, y
+//                             the screen centre of the item's text
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -228,6 +237,108 @@ int Menus() {
   return 0;
 }
 
+int ComboEntries(const char* id) {
+  HWND window = MainWindow();
+  HWND combo = window ? GetDlgItem(window, std::atoi(id)) : nullptr;
+  if (!combo) return 1;
+  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    // Across processes Wine hands CB_GETLBTEXT over in UTF-16 only.
+    std::wstring wide(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+    std::string text(wide.size() * 2, '\0');
+    text.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(),
+                                                             static_cast<int>(text.size()), nullptr,
+                                                             nullptr)));
+    text.resize(std::strlen(text.c_str()));
+    const LRESULT data = SendMessageA(combo, CB_GETITEMDATA, i, 0);
+    std::printf("%s%ld\t%ld\t%s\n", i == selected ? "*" : "", static_cast<long>(i),
+                static_cast<long>(data), text.c_str());
+  }
+  return 0;
+}
+
+// Tree view messages carry pointers: the structures they fill live in a
+// block of the tree's own process.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, std::size_t size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  bool ok() const { return address_ != nullptr; }
+  char* at(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+  void Write(std::size_t offset, const void* data, std::size_t size) const {
+    WriteProcessMemory(process_, at(offset), data, size, nullptr);
+  }
+  void Read(std::size_t offset, void* data, std::size_t size) const {
+    ReadProcessMemory(process_, at(offset), data, size, nullptr);
+  }
+  std::size_t size() const { return size_; }
+
+ private:
+  std::size_t size_;
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+void PrintTreeItems(HWND tree, const RemoteBlock& block, HTREEITEM item, int depth) {
+  constexpr std::size_t kTextOffset = 1024;
+  for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                                reinterpret_cast<LPARAM>(item)))) {
+    TVITEMA request{};
+    request.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_HANDLE;
+    request.hItem = item;
+    request.stateMask = TVIS_EXPANDED | TVIS_SELECTED;
+    request.pszText = block.at(kTextOffset);
+    request.cchTextMax = static_cast<int>(block.size() - kTextOffset);
+    block.Write(0, &request, sizeof request);
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at(0)));
+    block.Read(0, &request, sizeof request);
+    std::string text(block.size() - kTextOffset, '\0');
+    block.Read(kTextOffset, text.data(), text.size());
+    text.resize(std::strlen(text.c_str()));
+
+    RECT rect{};
+    std::memcpy(&rect, &item, sizeof item);
+    block.Write(0, &rect, sizeof rect);
+    POINT centre{-1, -1};
+    if (SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(block.at(0)))) {
+      block.Read(0, &rect, sizeof rect);
+      centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+      ClientToScreen(tree, &centre);
+    }
+    std::printf("%d\t%s\t%d\t%d\t%d\t%d\t%ld\t%ld\n", depth, text.c_str(), request.iImage,
+                request.iSelectedImage, (request.state & TVIS_EXPANDED) ? 1 : 0,
+                (request.state & TVIS_SELECTED) ? 1 : 0, centre.x, centre.y);
+    const auto child = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+    PrintTreeItems(tree, block, child, depth + 1);
+  }
+}
+
+int TreeItems(const char* id) {
+  HWND window = MainWindow();
+  HWND tree = window ? GetDlgItem(window, std::atoi(id)) : nullptr;
+  if (!tree) return 1;
+  RemoteBlock block(tree, 8192);
+  if (!block.ok()) return 1;
+  const auto root =
+      reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  PrintTreeItems(tree, block, root, 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -248,6 +359,8 @@ int main(int argc, char** argv) {
   if (command == "click" && argc > 2) return Click(argv[2]);
   if (command == "active") return Active();
   if (command == "menus") return Menus();
+  if (command == "combo" && argc > 2) return ComboEntries(argv[2]);
+  if (command == "tree" && argc > 2) return TreeItems(argv[2]);
   std::fprintf(stderr, "tvprobe: unknown command '%s'\n", command.c_str());
   return 2;
 }

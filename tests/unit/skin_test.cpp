@@ -335,7 +335,9 @@ TEST_F(SkinTest, SwitchingOnTwiceSkinsOnceAndSwitchingOffGivesTheSystemLookBack)
   for (std::size_t i = 0; i < system.size(); ++i) {
     SCOPED_TRACE(std::string(system[i].name));
     if (system[i].skinned) {
-      if (system[i].image.width > 0) EXPECT_NE(skinned[i].image, system[i].image);
+      if (system[i].image.width > 0) {
+        EXPECT_NE(skinned[i].image, system[i].image);
+      }
       EXPECT_EQ(skinned[i].procedure, skinProcedure);
     } else {
       EXPECT_EQ(skinned[i].image, system[i].image) << "looks other than without the skin";
