@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "export/list_file.h"
 #include "export/read_file.h"
 #include "shell/edit_box.h"
 #include "shell/handles.h"
@@ -11,8 +12,6 @@
 
 namespace tarnvel {
 namespace {
-
-constexpr char kListFileName[] = "Tarnvel.txt";
 
 // OpenClipboard / CloseClipboard.
 class OpenedClipboard {

@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "browse/file_list.h"
 #include "shell/handles.h"
 #include "shell/main_window.h"
 #include "shell/window_template.h"
@@ -89,19 +91,22 @@ TEST(KeyboardFocus, TabAndShiftTabFollowTheCycle) {
 }
 
 // The cycle goes by the template, not by the style of the control's current
-// window: a file list window without WS_TABSTOP (as after its window has been
-// replaced for multiple selection) stays in it.
-TEST(KeyboardFocus, FileListWindowWithoutTabStopStaysInTheCycle) {
+// window: 文件框1's window, replaced by one without WS_TABSTOP when its
+// multiple selection changes, stays in it.
+TEST(KeyboardFocus, ReplacedFileListWindowStaysInTheCycle) {
   FixtureFolder folder;
   BuiltWindow window(folder);
-  HWND fileList = Window(window.window(), names::kFileList1);
-  SetWindowLongPtrA(fileList, GWL_STYLE, GetWindowLongPtrA(fileList, GWL_STYLE) & ~WS_TABSTOP);
+  auto& fileList = window->Get<FileList>(names::kFileList1);
+  const HWND before = fileList.hwnd();
+  fileList.SetMultipleSelection(!fileList.MultipleSelection());
+  ASSERT_NE(fileList.hwnd(), before) << "the window was not replaced";
+  ASSERT_FALSE(GetWindowLongPtrA(fileList.hwnd(), GWL_STYLE) & WS_TABSTOP);
   SetFocus(Window(window.window(), names::kButton2));
   PressTab(window.window());
-  EXPECT_EQ(GetFocus(), fileList);
+  EXPECT_EQ(GetFocus(), fileList.hwnd());
   SetFocus(Window(window.window(), names::kButton1));
   PressTab(window.window(), true);
-  EXPECT_EQ(GetFocus(), fileList);
+  EXPECT_EQ(GetFocus(), fileList.hwnd());
 }
 
 TEST(KeyboardFocus, KeysForADisabledWindowPassUntouched) {
@@ -237,16 +242,15 @@ TEST(KeyboardFocus, MouseMessagesRaiseTheCommonMouseEvents) {
 }
 
 // Another top-level window of this thread takes the activation and the
-// focus, a control may be disabled meanwhile, then the main window is
-// activated again.
-void AwayAndBack(MainWindow& window, HWND disableWhileAway) {
+// focus, `whileAway` runs, then the main window is activated again.
+void AwayAndBack(MainWindow& window, const std::function<void()>& whileAway = {}) {
   UniqueWindow other(CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 100,
                                      50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
   ASSERT_TRUE(other);
   SetActiveWindow(other.get());
   SetFocus(other.get());
   ASSERT_EQ(GetFocus(), other.get());
-  if (disableWhileAway) EnableWindow(disableWhileAway, FALSE);
+  if (whileAway) whileAway();
   SetActiveWindow(window.hwnd());
   PumpMessages();
 }
@@ -269,9 +273,24 @@ TEST(KeyboardFocus, ActivationGivesTheFocusBackToTheControlThatHadIt) {
     BuiltWindow window(folder);
     HWND focused = c.focused.empty() ? window->hwnd() : Window(window.window(), c.focused);
     SetFocus(focused);
-    AwayAndBack(window.window(), c.disabledWhileAway ? focused : nullptr);
+    AwayAndBack(window.window(), [&] {
+      if (c.disabledWhileAway) EnableWindow(focused, FALSE);
+    });
     EXPECT_EQ(GetFocus(), Window(window.window(), c.expected)) << "focus on " << c.focused;
   }
+}
+
+// 文件框1, replaced by a new window while the main window was inactive,
+// gets the focus back in its new window.
+TEST(KeyboardFocus, ActivationFindsTheRememberedControlInItsNewWindow) {
+  FixtureFolder folder;
+  BuiltWindow window(folder);
+  auto& fileList = window->Get<FileList>(names::kFileList1);
+  SetFocus(fileList.hwnd());
+  const HWND before = fileList.hwnd();
+  AwayAndBack(window.window(), [&] { fileList.SetMultipleSelection(!fileList.MultipleSelection()); });
+  ASSERT_NE(fileList.hwnd(), before) << "the window was not replaced";
+  EXPECT_EQ(GetFocus(), fileList.hwnd());
 }
 
 }  // namespace
