@@ -2,10 +2,11 @@
 # Times the clipboard copy of list files of the given sizes in MB (default
 # 10 and 20) in the real program and prints its extra peak memory.
 #   bench/clipboard_copy.sh [MB...]
-# Each size: a fresh program folder with a list file of GBK names, CR LF
-# between them; 按钮2's clicked notification is sent three times from another
-# program, which times each handling. Uses the running Wine session of this
-# checkout, or starts one for the run. Needs a build (scripts/build).
+# Each size: a fresh program folder and, once the program runs, a list file
+# of GBK names with CR LF between them; another program sends 按钮2's clicked
+# notification three times and times each handling. Uses the running Wine
+# session of this checkout, or starts one for the run. Needs a build
+# (scripts/build).
 set -euo pipefail
 repo_root=$(cd "$(dirname "$0")/.." && pwd)
 export TARNVEL_PROBE=${TARNVEL_PROBE:-$repo_root/build/tvprobe.exe}
@@ -38,15 +39,16 @@ sizes=("$@")
 for mb in "${sizes[@]}"; do
   folder=$(mktemp -d "${TMPDIR:-/tmp}/tarnvel-bench.XXXXXX")
   cp "$exe" "$folder/Tarnvel.exe"
+  (cd "$folder" && exec wine Tarnvel.exe </dev/null >/dev/null 2>&1) &
+  app=$!
+  for _ in $(seq 100); do probe window >/dev/null 2>&1 && break; sleep 0.1; done
+  # After the start-up export, which writes the list file of its own.
   python3 - "$folder/Tarnvel.txt" "$mb" <<'PY'
 import sys
 size = int(sys.argv[2]) * 1024 * 1024
 names = b"".join(b"\xc3\xfb\xd7\xd6_%08d.txt\r\n" % i for i in range(size // 20 + 1))
 open(sys.argv[1], "wb").write(names[:size])
 PY
-  (cd "$folder" && exec wine Tarnvel.exe </dev/null >/dev/null 2>&1) &
-  app=$!
-  for _ in $(seq 100); do probe window >/dev/null 2>&1 && break; sleep 0.1; done
   # `wine` hands over to the Windows process under the same process id.
   before=$(kb VmRSS "$app")
   times=()
