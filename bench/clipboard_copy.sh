@@ -9,8 +9,8 @@
 # (scripts/build).
 set -euo pipefail
 repo_root=$(cd "$(dirname "$0")/.." && pwd)
-export TARNVEL_PROBE=${TARNVEL_PROBE:-$repo_root/build/tvprobe.exe}
-exe=${TARNVEL_EXE:-$repo_root/build/Tarnvel.exe}
+export TARNVEL_PROBE=${TARNVEL_PROBE:-${BENCH_BUILD:-$repo_root/build}/tvprobe.exe}
+exe=${TARNVEL_EXE:-${BENCH_BUILD:-$repo_root/build}/Tarnvel.exe}
 source "$repo_root/scripts/wine-env"
 
 own_session=
