@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Times the clipboard copy of list files of the given sizes in MB (default
-# 10 and 20) in the real program and prints its extra peak memory.
+# 10 and 20) in the real program and prints the extra peak memory it takes.
 #   bench/clipboard_copy.sh [MB...]
 # Each size: a fresh program folder and, once the program runs, a list file
 # of GBK names with CR LF between them; another program sends 按钮2's clicked
@@ -33,7 +33,10 @@ trap finish EXIT
 
 kb() { awk -v key="$1:" '$1 == key { print $2 }' "/proc/$2/status"; }
 
-echo "size_mb  copy_ms (3 runs)        extra_peak_mb  copies_of_text"
+# Extra peak memory over the program before the first copy, in MB and in
+# multiples of the text's size: after the first copy, and after the later
+# ones, during which the clipboard's previous block still exists.
+echo "size_mb  copy_ms (3 runs)       peak, first      peak, again"
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(10 20)
 for mb in "${sizes[@]}"; do
@@ -51,13 +54,13 @@ open(sys.argv[1], "wb").write(names[:size])
 PY
   # `wine` hands over to the Windows process under the same process id.
   before=$(kb VmRSS "$app")
-  times=()
-  for _ in 1 2 3; do times+=("$(probe click 140)"); done
-  peak=$(kb VmHWM "$app")
-  clip=$(stat -c %s "$folder/Tarnvel.txt")
-  printf '%-8s %-24s %-14s %s\n' "$mb" "${times[*]}" \
-    "$(awk -v a="$peak" -v b="$before" 'BEGIN { printf "%.1f", (a - b) / 1024 }')" \
-    "$(awk -v a="$peak" -v b="$before" -v t="$clip" 'BEGIN { printf "%.1f", (a - b) * 1024 / t }')"
+  times=("$(probe click 140)")
+  first=$(kb VmHWM "$app")
+  for _ in 2 3; do times+=("$(probe click 140)"); done
+  again=$(kb VmHWM "$app")
+  text=$(stat -c %s "$folder/Tarnvel.txt")
+  extra() { awk -v a="$1" -v b="$before" -v t="$text" 'BEGIN { printf "%.1f MB %.1fx", (a - b) / 1024, (a - b) * 1024 / t }'; }
+  printf '%-8s %-22s %-16s %s\n' "$mb" "${times[*]}" "$(extra "$first")" "$(extra "$again")"
   probe close >/dev/null
   wait "$app" || true
   app=
