@@ -116,22 +116,6 @@ HTREEITEM DropSiblings(HWND tree, HTREEITEM item) {
   return alone;
 }
 
-// The tree view repaints after every change while redraw is on, which
-// costs milliseconds an item: switch it off around bulk changes.
-class RedrawOff {
- public:
-  explicit RedrawOff(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
-  ~RedrawOff() {
-    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(window_, nullptr, TRUE);
-  }
-  RedrawOff(const RedrawOff&) = delete;
-  RedrawOff& operator=(const RedrawOff&) = delete;
-
- private:
-  HWND window_;
-};
-
 // The search path of a directory's entries: no second backslash after a
 // directory that already ends in the backslash byte.
 std::string SearchPath(const std::string& directory) {

@@ -119,21 +119,6 @@ std::vector<std::uint32_t> ListBoxOrder(const std::vector<std::string>& names) {
   return order;
 }
 
-// Turns the list box's drawing off and back on (then repaints it).
-class RedrawOff {
- public:
-  explicit RedrawOff(HWND list) : list_(list) { SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
-  ~RedrawOff() {
-    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-  }
-  RedrawOff(const RedrawOff&) = delete;
-  RedrawOff& operator=(const RedrawOff&) = delete;
-
- private:
-  HWND list_;
-};
-
 }  // namespace
 
 bool FileList::Create(HWND parent, int controlId) {

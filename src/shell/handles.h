@@ -179,4 +179,21 @@ class GlobalLockGuard {
   void* data_;
 };
 
+// Turns a control's drawing off for bulk changes (a list box or tree view
+// repaints after every change otherwise, milliseconds an item), then back
+// on with one repaint.
+class RedrawOff {
+ public:
+  explicit RedrawOff(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
+  ~RedrawOff() {
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+  RedrawOff(const RedrawOff&) = delete;
+  RedrawOff& operator=(const RedrawOff&) = delete;
+
+ private:
+  HWND window_;
+};
+
 }  // namespace tarnvel

@@ -10,17 +10,6 @@ namespace {
 
 constexpr char kLabelClass[] = "TarnvelLabel";
 
-bool RegisterLabelClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = kLabelClass;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 HFONT CreateLabelFont() {
   LOGFONTA font{};
   font.lfHeight = -20;
@@ -38,7 +27,7 @@ HFONT CreateLabelFont() {
 }  // namespace
 
 bool Label::Create(HWND parent, int controlId) {
-  if (!RegisterLabelClass(owner().runtime().instance(), WindowProc)) return false;
+  if (!RegisterRuntimeClass(owner().runtime().instance(), kLabelClass, WindowProc)) return false;
   font_.reset(CreateLabelFont());
   const std::string text(record().text);
   if (!CreateChild(parent, controlId, 0, kLabelClass, text.c_str(), RecordStyle())) return false;

@@ -18,17 +18,6 @@ namespace {
 constexpr char kMainWindowClass[] = "TarnvelWindow";
 constexpr WORD kFirstDroppedCommand = 0xE100;
 
-bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = kMainWindowClass;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 std::unique_ptr<Control> MakeControl(MainWindow& window, const ControlRecord& record) {
   switch (record.kind) {
     case ControlKind::Label: return std::make_unique<Label>(window, record);
@@ -74,7 +63,7 @@ bool MainWindow::Build() {
   ProcessWaitingMessages();
   EventHoldBack holdBack(runtime_);
 
-  if (!RegisterMainWindowClass(runtime_.instance(), WindowProc)) return false;
+  if (!RegisterRuntimeClass(runtime_.instance(), kMainWindowClass, WindowProc)) return false;
   const auto& record = kMainWindowRecord;
   const int x = Centred(GetSystemMetrics(SM_CXSCREEN), record.width);
   const int y = Centred(GetSystemMetrics(SM_CYSCREEN), record.height);

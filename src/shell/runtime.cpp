@@ -33,6 +33,17 @@ BOOL CALLBACK DestroyThreadWindow(HWND window, LPARAM owner) {
 
 }  // namespace
 
+bool RegisterRuntimeClass(HINSTANCE instance, const char* name, WNDPROC procedure) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = name;
+  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 std::string ModulePath() {
   std::string path(MAX_PATH, '\0');
   for (;;) {

@@ -73,6 +73,11 @@ class EventHoldBack {
   Runtime* runtime_;
 };
 
+// Registers a window class of the runtime's own: CS_HREDRAW, CS_VREDRAW and
+// CS_DBLCLKS, the arrow cursor, no background brush and no icon. True when
+// the class is there afterwards.
+bool RegisterRuntimeClass(HINSTANCE instance, const char* name, WNDPROC procedure);
+
 // The full path of this process's program file, of any length.
 std::string ModulePath();
 
