@@ -4,23 +4,16 @@
 # another program was active, and only a plain Esc ends the program.
 source "$(dirname "$0")/lib.sh"
 
+focus_is() { [ "$(probe focus)" == "$1" ]; }
+active_is() { [ "$(probe active)" == "$1" ]; }
+
 # Waits up to 5 s for the control with the keyboard focus to be EXPECTED.
 expect_focus() {
-  local focus
-  for _ in $(seq 25); do
-    focus=$(probe focus)
-    [ "$focus" == "$1" ] && return 0
-    sleep 0.2
-  done
-  fail "$2: focus on '$focus', expected '$1'"
+  wait_until 5 focus_is "$1" || fail "$2: focus on '$(probe focus)', expected '$1'"
 }
 
 expect_active() {
-  for _ in $(seq 25); do
-    [ "$(probe active)" == "$1" ] && return 0
-    sleep 0.2
-  done
-  fail "$2: the active window is not '$1'"
+  wait_until 5 active_is "$1" || fail "$2: the active window is not '$1'"
 }
 
 new_program_folder

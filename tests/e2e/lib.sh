@@ -31,6 +31,18 @@ expect_eq() {
 # Console output of Windows programs ends lines with CR LF.
 probe() { wine "$TARNVEL_PROBE" "$@" | tr -d '\r'; }
 
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails (returns 1) once SECONDS have passed.
+wait_until() {
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Hex bytes of a file, e.g. "61 2e 0d 0a"; empty for an empty or missing file.
 hex_of() { [ -f "$1" ] && od -An -v -tx1 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' || true; }
 

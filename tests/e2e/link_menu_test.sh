@@ -36,22 +36,18 @@ wine reg add "$BROWSER_KEY" /v Browsers /t REG_SZ /d "$BROWSER_DIR/browser" /f >
 
 menu_count() { probe menus | grep -c . || true; }
 
+menus_are() { [ "$(menu_count)" == "$1" ]; }
+pages_at_least() { [ "$(wc -l < "$BROWSER_LOG")" -ge "$1" ]; }
+
 # wait_for_menus N: until N pop-up menus are on the screen (5 s at most).
 wait_for_menus() {
-  for _ in $(seq 50); do
-    [ "$(menu_count)" == "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "expected $1 pop-up menus, got $(menu_count)"
+  wait_until 5 menus_are "$1" || fail "expected $1 pop-up menus, got $(menu_count)"
 }
 
 # wait_for_pages N: until the browser has been given N addresses.
 wait_for_pages() {
-  for _ in $(seq 100); do
-    [ "$(wc -l < "$BROWSER_LOG")" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the browser was given $(wc -l < "$BROWSER_LOG") addresses, expected $1"
+  wait_until 10 pages_at_least "$1" ||
+    fail "the browser was given $(wc -l < "$BROWSER_LOG") addresses, expected $1"
 }
 
 start_app

@@ -15,12 +15,9 @@ expect_eq "$listed" 7 "DLL-named files in the list file"
 probe setclip sentinel >/dev/null
 click_control "$ID_BUTTON2"
 expected="$(hex_of "$APP_DIR/Tarnvel.txt") 00"
-for _ in $(seq 50); do
-  copied=$(probe clipboard | tr 'A-F' 'a-f')
-  [ "$copied" == "$expected" ] && break
-  sleep 0.1
-done
-expect_eq "$copied" "$expected" "clipboard after 按钮2"
+copied_is() { [ "$(probe clipboard | tr 'A-F' 'a-f')" == "$1" ]; }
+wait_until 5 copied_is "$expected" ||
+  fail "clipboard after 按钮2: '$(probe clipboard)', expected '$expected'"
 
 probe close
 wait_for_exit 10 || fail "the program did not end after WM_CLOSE"
