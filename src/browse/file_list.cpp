@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <ranges>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 #include "shell/fatal_error_text.h"
 #include "shell/handles.h"
@@ -188,7 +190,7 @@ void FileList::SetMultipleSelection(bool on) {
 void FileList::List() {
   RedrawOff redrawOff(hwnd_);
   SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
-  entries_.clear();
+  const std::vector<std::string> listed = std::exchange(entries_, {});
   if (directory_.empty()) {
     std::string working = WorkingDirectory();
     if (working.empty()) return;
@@ -196,7 +198,14 @@ void FileList::List() {
   }
 
   std::vector<std::string> names = FindFiles(SearchBase(directory_, IsLeadByte), settings_);
-  const std::vector<std::uint32_t> order = ListBoxOrder(names);
+  // The order depends on the names alone: a listing that finds the names of
+  // the last one, in the same search order, takes its order instead of
+  // sorting again (as start-up does when the window is replaced).
+  const bool sameNames =
+      names.size() == listed.size() && names.size() == order_.size() &&
+      std::ranges::all_of(std::views::iota(std::size_t{0}, names.size()),
+                          [&](std::size_t k) { return names[order_[k]] == listed[k]; });
+  const std::vector<std::uint32_t> order = sameNames ? order_ : ListBoxOrder(names);
 
   std::size_t bytes = 0;
   for (const std::string& name : names) bytes += name.size() + 1;
@@ -214,6 +223,7 @@ void FileList::List() {
     position[order[k]] = k;
     entries_.push_back(std::move(name));
   }
+  order_ = order;
 
   // Entries whose names were selected before come up selected again, in the
   // order the search met them; case is ignored. The previous selection is

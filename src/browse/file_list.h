@@ -2,6 +2,7 @@
 // directory and the selection text that joins the selected names with ";".
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ class FileList : public Control {
   // The list box's entries in its order, as the directory search gave them:
   // the selection is read from here rather than item by item from the box.
   std::vector<std::string> entries_;
+  // order_[k]: the place in the search's order of the k-th entry.
+  std::vector<std::uint32_t> order_;
   std::vector<std::string> selection_;
 };
 

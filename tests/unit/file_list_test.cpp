@@ -84,6 +84,28 @@ TEST_F(FileListTest, TheListKeepsTheSortedListBoxOrder) {
   EXPECT_EQ(Entries(List(window).hwnd()), Entries(reference.get()));
 }
 
+TEST_F(FileListTest, AReListingFollowsTheNamesFoundNow) {
+  // The search meets "b" before "_y" (by code point, case folded); the list
+  // box puts "_y" first.
+  for (const char* name : {"b", "_y"}) folder_.AddFile(name);
+  BuiltWindow window(folder_, {});
+  FileList& list = List(window);
+  list.SetDirectory(folder_.path());
+  EXPECT_EQ(Entries(list.hwnd()), (std::vector<std::string>{"_y", "b"}));
+
+  // As many names as before, but other ones: the last listing's order must not be reused.
+  ASSERT_TRUE(DeleteFileA(folder_.PathOf("_y").c_str()));
+  folder_.AddFile("a");
+  list.SetDirectory(folder_.path());
+  EXPECT_EQ(Entries(list.hwnd()), (std::vector<std::string>{"a", "b"}));
+
+  // A folder that cannot be read leaves nothing behind for the next listing.
+  list.SetDirectory(folder_.PathOf("missing"));
+  EXPECT_TRUE(Entries(list.hwnd()).empty());
+  list.SetDirectory(folder_.path());
+  EXPECT_EQ(Entries(list.hwnd()), (std::vector<std::string>{"a", "b"}));
+}
+
 TEST_F(FileListTest, WindowStylesAndItemHeight) {
   BuiltWindow window(folder_, {});
   HWND list = List(window).hwnd();
