@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "browse/folder_read.h"
 #include "browse/path_chain.h"
 #include "browse/tree_sort_order.h"
 #include "browse/working_directory.h"
@@ -116,14 +119,6 @@ HTREEITEM DropSiblings(HWND tree, HTREEITEM item) {
   return alone;
 }
 
-// The search path of a directory's entries: no second backslash after a
-// directory that already ends in the backslash byte.
-std::string SearchPath(const std::string& directory) {
-  std::string path = directory;
-  if (path.empty() || path.back() != '\\') path += '\\';
-  return path + "*.*";
-}
-
 // The item at a mouse message's client position, null beside the items.
 HTREEITEM ItemAt(HWND tree, LPARAM position) {
   TVHITTESTINFO hit{};
@@ -131,10 +126,9 @@ HTREEITEM ItemAt(HWND tree, LPARAM position) {
   return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
-bool IsFolder(const WIN32_FIND_DATAA& entry) {
-  if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-  const std::string_view name = entry.cFileName;
-  return name != "." && name != "..";
+bool IsFolder(const FolderEntry& entry) {
+  if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  return entry.name != "." && entry.name != "..";
 }
 
 }  // namespace
@@ -248,14 +242,13 @@ void DirectoryTree::ChooseSelected() {
 }
 
 void DirectoryTree::ListSubfolders(HTREEITEM item) {
-  WIN32_FIND_DATAA entry;
-  UniqueFind search(FindFirstFileA(SearchPath(directory_).c_str(), &entry));
-  if (!search) return;
+  const std::optional<std::vector<FolderEntry>> entries =
+      ReadFolder(SearchBase(directory_, IsLeadByte) + "*.*");
+  if (!entries) return;
   std::vector<std::string> folders;
-  do {
-    if (IsFolder(entry)) folders.emplace_back(entry.cFileName);
-  } while (FindNextFileA(search.get(), &entry));
-  search.reset();
+  for (const FolderEntry& entry : *entries) {
+    if (IsFolder(entry)) folders.push_back(entry.name);
+  }
 
   SortLikeTreeView(folders);
   for (const std::string& folder : folders) {

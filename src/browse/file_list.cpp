@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "browse/folder_read.h"
+#include "browse/path_chain.h"
 #include "shell/fatal_error_text.h"
 #include "shell/handles.h"
 #include "shell/main_window.h"
@@ -54,17 +56,12 @@ std::vector<std::string> FindFiles(const std::string& base, const ListingSetting
   std::unordered_set<std::string> seen;
   std::vector<std::string> names;
   for (const std::string& pattern : patterns) {
-    WIN32_FIND_DATAA data;
-    // The basic level spares the system the short names, which are not used.
-    UniqueFind find(FindFirstFileExA((base + pattern).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) continue;
-    do {
-      const std::uint64_t writeTime = bounded ? LocalWriteTime(data.ftLastWriteTime) : 0;
-      if (!IsListed(settings, data.dwFileAttributes, writeTime)) continue;
-      if (mayRepeat && !seen.insert(data.cFileName).second) continue;
-      names.emplace_back(data.cFileName);
-    } while (FindNextFileA(find.get(), &data));
+    for (const FolderEntry& entry : ReadFolder(base + pattern).value_or(std::vector<FolderEntry>{})) {
+      const std::uint64_t writeTime = bounded ? LocalWriteTime(entry.lastWrite) : 0;
+      if (!IsListed(settings, entry.attributes, writeTime)) continue;
+      if (mayRepeat && !seen.insert(entry.name).second) continue;
+      names.push_back(entry.name);
+    }
   }
   return names;
 }

@@ -1,4 +1,4 @@
-// Text rules of the file list's listing: the search base, the pattern list,
+// Text rules of the file list's listing: the pattern list,
 // the attribute filter, the names of a selection and the key under which a
 // name is found again. Free of Win32, so they read and test on their own.
 #pragma once
@@ -33,21 +33,6 @@ struct ListingSettings {
 
 // True when a byte starts a double-byte character of the system code page.
 using IsLeadByteFn = bool (*)(unsigned char);
-
-// The folder with one backslash after it: "D:" and "D:\" both give "D:\".
-// The last character is found as characters, so a directory that ends in a
-// double-byte character whose second byte is 0x5C still gets its backslash.
-inline std::string SearchBase(std::string_view directory, IsLeadByteFn isLeadByte) {
-  bool endsInBackslash = false;
-  for (std::size_t i = 0; i < directory.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(directory[i]);
-    endsInBackslash = byte == '\\';
-    if (isLeadByte(byte) && i + 1 < directory.size()) ++i;
-  }
-  std::string base(directory);
-  if (!endsInBackslash) base += '\\';
-  return base;
-}
 
 // Cuts a text at every ";" (no other rule: a name that holds ";" falls apart).
 inline std::vector<std::string_view> SplitAtSemicolons(std::string_view text) {

@@ -5,6 +5,7 @@
 #include "browse/directory_tree.h"
 #include "browse/drive_list.h"
 #include "browse/file_list.h"
+#include "browse/folder_read.h"
 #include "shell/edit_box.h"
 #include "shell/label.h"
 #include "shell/link_menu.h"
@@ -85,7 +86,12 @@ bool MainWindow::Build() {
   SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(runtime_.icon()));
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 
-  if (!CreateControls()) return false;
+  {
+    // The file list and the tree both list the working directory as they
+    // are created: one read of it serves both.
+    FolderReadShare oneRead;
+    if (!CreateControls()) return false;
+  }
 
   HWND above = HWND_TOP;
   for (const auto& control : controls_) {

@@ -359,6 +359,24 @@ TEST(DirectoryTreeLimits, LongDirectoryGetsChainFromText) {
   EXPECT_EQ(tree.directory(), directory);
 }
 
+// 癨 is B0 5C in GBK: a directory ending in it still gets its backslash
+// before the search pattern, so the search looks inside it and not for
+// names beginning with 癨 beside it.
+TEST(DirectoryTreeLimits, ADirectoryEndingInATrailByteOfBackslashShowsItsSubfolders) {
+  FixtureFolder folder;
+  const std::string name = "\xB0\x5C";
+  folder.AddFolder(name);
+  folder.AddFolder(name + "\\inner");
+  folder.AddFolder(name + "beside");
+  BuiltWindow window(folder, kCountingBindings);
+  auto& tree = window->Get<DirectoryTree>(names::kDirectoryTree1);
+
+  tree.SetDirectory(folder.PathOf(name));
+  const Shape shape = ReadShape(tree.hwnd());
+  EXPECT_EQ(shape.chain.back(), name);
+  EXPECT_EQ(shape.subfolders, std::vector<std::string>{"inner"});
+}
+
 // The names in the order a tree view's own TVI_SORT puts them.
 std::vector<std::string> TreeViewSortedOrder(const std::vector<std::string>& names) {
   HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);

@@ -1,5 +1,5 @@
-// The listing's text rules on their own: search base, pattern list,
-// attribute and date filter, and the key that ignores case.
+// The listing's text rules on their own: pattern list, attribute and date
+// filter, and the key that ignores case.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,20 +12,6 @@ namespace {
 
 // Code page 936: lead bytes 0x81 to 0xFE.
 bool Gbk(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
-TEST(FileListRules, SearchBaseEndsInOneBackslash) {
-  const struct {
-    std::string directory, base;
-  } cases[] = {
-      {"D:", "D:\\"},
-      {"D:\\", "D:\\"},
-      {"C:\\A\\X", "C:\\A\\X\\"},
-      // 癨 (B0 5C) ends in the backslash byte but is no backslash.
-      {"C:\\\xB0\x5C", "C:\\\xB0\x5C\\"},
-      {"C:\\\xB0\x5C\\", "C:\\\xB0\x5C\\"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SearchBase(c.directory, Gbk), c.base) << c.directory;
-}
 
 TEST(FileListRules, PatternList) {
   const struct {

@@ -11,6 +11,22 @@ namespace {
 // Lead bytes of code page 936.
 bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
+TEST(SearchBase, EndsInOneBackslash) {
+  const struct {
+    std::string directory, base;
+  } cases[] = {
+      {"D:", "D:\\"},
+      {"D:\\", "D:\\"},
+      {"C:\\A\\X", "C:\\A\\X\\"},
+      // 癨 (B0 5C) ends in the backslash byte but is no backslash.
+      {"C:\\\xB0\x5C", "C:\\\xB0\x5C\\"},
+      {"C:\\\xB0\x5C\\", "C:\\\xB0\x5C\\"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SearchBase(c.directory, IsGbkLeadByte), c.base) << c.directory;
+  }
+}
+
 struct ChainCase {
   const char* directory;
   std::vector<std::string> chain;
