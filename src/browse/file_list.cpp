@@ -10,6 +10,7 @@
 
 #include "browse/folder_read.h"
 #include "browse/path_chain.h"
+#include "browse/working_directory.h"
 #include "shell/fatal_error_text.h"
 #include "shell/handles.h"
 #include "shell/main_window.h"
@@ -21,23 +22,6 @@ namespace {
 constexpr DWORD kListStyle = WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT;
 
 bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-// The working directory as the system reports it, of any length; empty
-// when it cannot be had.
-std::string WorkingDirectory() {
-  std::string path;
-  DWORD size = GetCurrentDirectoryA(0, nullptr);
-  while (size != 0) {
-    path.resize(size);
-    const DWORD length = GetCurrentDirectoryA(size, path.data());
-    if (length < size) {
-      path.resize(length);
-      return path;
-    }
-    size = length;  // it grew between the two calls
-  }
-  return {};
-}
 
 std::uint64_t LocalWriteTime(const FILETIME& utc) {
   FILETIME local;
